@@ -1,0 +1,31 @@
+#include "generate/name_list_row.hpp"
+
+#include "store/gbk_text.hpp"
+
+namespace qinghe {
+
+const std::array<std::string, NameListColumnCount>& nameListHeaders() {
+    static const std::array<std::string, NameListColumnCount> headers = {
+        gbk("编号"), gbk("姓名"), gbk("简体笔划"), gbk("繁体笔划"),
+        gbk("五行"), gbk("五格"), gbk("三才"),     gbk("评分")};
+    return headers;
+}
+
+const std::array<int, NameListColumnCount>& nameListWidths() {
+    static const std::array<int, NameListColumnCount> widths = {60, 70, 80, 80, 70, 120, 50, 70};
+    return widths;
+}
+
+std::string gridNumbersText(const FiveGrids& g) {
+    return std::to_string(g.heaven) + "," + std::to_string(g.person) + "," +
+           std::to_string(g.earth) + "," + std::to_string(g.total) + "," + std::to_string(g.outer);
+}
+
+NameListRow makeNameListRow(int number, const std::string& name, const NameScore& score) {
+    const FiveGrids& g = score.grids;
+    return {{std::to_string(number), name, std::to_string(g.simplifiedTotal),
+             std::to_string(g.total), g.elements, gridNumbersText(g), g.talents,
+             std::to_string(score.score)}};
+}
+
+}  // namespace qinghe
