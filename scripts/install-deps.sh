@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libsqlite3-dev
   qt6-base-dev qt6-multimedia-dev libqt6svg6-dev libgl-dev
-  libnova-dev unicode-data opencc libopencc-dev
+  libnova-dev unicode-data opencc libopencc-dev nlohmann-json3-dev libbz2-dev
   googletest libgtest-dev libbenchmark-dev
   fonts-wqy-zenhei xvfb xauth
 )
