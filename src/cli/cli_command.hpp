@@ -51,5 +51,9 @@ void writeUtf8(std::ostream& stream, const std::string& gbkText);
 // The subcommands, grouped by subsystem.
 int runScore(CliContext& context, const std::vector<std::string>& args);
 int runChar(CliContext& context, const std::vector<std::string>& args);
+int runBazi(CliContext& context, const std::vector<std::string>& args);
+int runPillars(CliContext& context, const std::vector<std::string>& args);
+int runTerms(CliContext& context, const std::vector<std::string>& args);
+int runGenerate(CliContext& context, const std::vector<std::string>& args);
 
 }  // namespace qinghe::cli
