@@ -69,5 +69,37 @@ TEST_F(CliTest, HelpNamesEveryCommand) {
         EXPECT_NE(r.out.find(command), std::string::npos) << command;
 }
 
+TEST_F(CliTest, CalendarCommandsPrintPillarsReadingAndTerms) {
+    CommandResult r = cli({"pillars", "2014-02-04", "7"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "甲午\t丙寅\t丙午\t壬辰\t正月\t初五\n");
+
+    r = cli({"bazi", "2013-01-01", "0"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find("八字五行")),
+              "公历日期：2013年1月1日0时\n\n农历日期：壬辰年    冬月  二十日  庚子时\n\n"
+              "八字四柱：壬辰年  壬子月  丁卯日  庚子时\n\n");
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+
+    r = cli({"terms", "2014"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 24);
+    EXPECT_EQ(r.out.substr(0, 25), "小寒\t2014-01-05 18:24:1");
+    EXPECT_NE(r.out.find("\n立春\t2014-02-04 06:03:1"), std::string::npos);
+}
+
+TEST_F(CliTest, CalendarCommandsRejectBadMoments) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"bazi", "2014-02-30", "1"}, {"bazi", "2013-01-01"},     {"bazi", "2013-01-01", "24"},
+        {"pillars", "2014-2-x", "1"}, {"pillars", "1901-02-18", "0"}, {"pillars", "20140204", "7"},
+        {"terms", "2049"},            {"terms", "14"},              {"terms"}};
+    for (const auto& args : bad) {
+        CommandResult r = cli(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
+
 }  // namespace
 }  // namespace qinghe

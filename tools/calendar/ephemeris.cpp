@@ -21,10 +21,6 @@ constexpr double SecondsPerDay = 86400.0;
 constexpr double LightDaysPerAu = 0.0057755183;
 constexpr double LightSecondsPerKm = 1.0 / 299792.458;
 
-// libnova shifts its VSOP87 longitudes by −0.09033″ onto the old FK5 equinox. The precession
-// and nutation below are referred to the dynamical equinox, so that shift is taken back out.
-constexpr double Fk5ShiftArcsec = -0.09033;
-
 double normalizeDegrees(double degrees) {
     double d = std::fmod(degrees, 360.0);
     return d < 0 ? d + 360.0 : d;
@@ -121,7 +117,10 @@ double apparentSunLongitude(double jdTt) {
     ln_helio_posn earth{};
     ln_get_earth_helio_coords(jdTt, &earth);
     ln_get_earth_helio_coords(jdTt - earth.R * LightDaysPerAu, &earth);
-    Ecliptic sun{earth.L + 180.0 - Fk5ShiftArcsec / 3600.0, -earth.B};
+    // libnova has already moved the VSOP87 longitude by −0.09″ onto the FK5 equinox; that puts
+    // it near enough to the ICRS origin the IAU 2006 precession is referred to (taking the
+    // shift back out makes the terms some two seconds early against the IAU 2006/2000A models).
+    Ecliptic sun{earth.L + 180.0, -earth.B};
     return normalizeDegrees(precessFromJ2000(sun, jdTt).longitude + nutationInLongitude(jdTt));
 }
 
