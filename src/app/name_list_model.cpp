@@ -10,18 +10,6 @@
 
 namespace qinghe {
 
-namespace {
-
-// The score column holds a decimal text; an empty or unreadable one sorts as 0.
-int scoreOf(const NameListRow& row) {
-    const std::string& text = row.columns[ColScore];
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
-}  // namespace
-
 NameListModel::NameListModel(QObject* parent)
     : QAbstractTableModel(parent), rowIcon_(appIcon(AppIcon::ListRow)) {}
 
@@ -99,16 +87,7 @@ void NameListModel::keepRows(size_t count) {
 
 void NameListModel::sortByScoreAndRenumber() {
     beginResetModel();
-    std::vector<std::pair<int, size_t>> keys;
-    keys.reserve(rows_.size());
-    for (size_t i = 0; i < rows_.size(); ++i) keys.emplace_back(scoreOf(rows_[i]), i);
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
-    std::vector<NameListRow> sorted;
-    sorted.reserve(rows_.size());
-    for (const auto& key : keys) sorted.push_back(std::move(rows_[key.second]));
-    for (size_t i = 0; i < sorted.size(); ++i) sorted[i].columns[ColNumber] = std::to_string(i + 1);
-    rows_ = std::move(sorted);
+    sortRowsByScore(rows_);
     endResetModel();
 }
 

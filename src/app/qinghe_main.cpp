@@ -29,6 +29,8 @@
 #include "app/single_instance_guard.hpp"
 #include "app/skins.hpp"
 #include "bazi/bazi_reading.hpp"
+#include "generate/gui/generation_char_dialog.hpp"
+#include "generate/gui/generation_controller.hpp"
 #include "store/database_loader.hpp"
 #include "store/gbk_text.hpp"
 #include "store/name_database.hpp"
@@ -88,6 +90,7 @@ QingHeMain::QingHeMain(NameDatabase& database, QString programFolder, QWidget* p
     buildMenus();
     buildStatusBar();
     connectModeButtons();
+    generation_ = new GenerationController(*this);
 }
 
 QingHeMain::~QingHeMain() {
@@ -402,19 +405,18 @@ void QingHeMain::shutDown() {
     QCoreApplication::quit();
 }
 
-// ---- hooks of the features that come later ----
+void QingHeMain::stopGenerationJob() { generation_->terminate(); }
 
-void QingHeMain::stopGenerationJob() {
-    // The generation worker's holder stops its running job here, at once. No job can run yet.
+void QingHeMain::openGenerationCharDialog() {
+    GenerationCharDialog dialog(generationChar_, this);
+    dialog.exec();
+    updateGenerationCharMarker();
 }
+
+// ---- hooks of the features that come later ----
 
 void QingHeMain::openCharacterQuery() {
     // Opens the dictionary dialog QingHeWord, modal to this window, and returns when it closes.
-}
-
-void QingHeMain::openGenerationCharDialog() {
-    // Opens the dialog 设置辈份 (modal); it changes generationChar() and then calls
-    // updateGenerationCharMarker().
 }
 
 void QingHeMain::openSavedNameReport(const std::string& surname, const std::string& given) {

@@ -38,6 +38,7 @@ class QWidget;
 namespace qinghe {
 
 class AboutUs;
+class GenerationController;
 class NameDatabase;
 class NameListModel;
 class SingleInstanceGuard;
@@ -305,11 +306,12 @@ private:
     void showLoaderMessage(const QString& message);
     void shutDown();
 
+    void stopGenerationJob();           // stops a running or paused generation job at once
+    void openGenerationCharDialog();    // the dialog 设置辈份
+
     // Hooks for the parts of the program that arrive with later features. Each is called where
     // the feature belongs and does nothing until the feature is there.
-    void stopGenerationJob();           // the generation worker stops its job here
     void openCharacterQuery();          // the dictionary dialog QingHeWord
-    void openGenerationCharDialog();    // the dialog 设置辈份
     void openSavedNameReport(const std::string& surname, const std::string& given);
     void openArticleCategory(const std::string& tableWord, const std::string& category);
 
@@ -323,6 +325,7 @@ private:
     GenerationCharSetting generationChar_;
     std::string lastSurname_;
     QPointer<AboutUs> about_;
+    GenerationController* generation_ = nullptr;
     std::thread loaderThread_;
     bool shutDownDone_ = false;
 };

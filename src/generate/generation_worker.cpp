@@ -5,8 +5,12 @@ namespace qinghe {
 GenerationWorker::~GenerationWorker() { terminate(); }
 
 void GenerationWorker::start(std::function<void(JobControl&)> work) {
+    start(std::make_shared<JobControl>(), std::move(work));
+}
+
+void GenerationWorker::start(std::shared_ptr<JobControl> control, std::function<void(JobControl&)> work) {
     terminate();
-    control_ = std::make_shared<JobControl>();
+    control_ = std::move(control);
     finished_ = std::make_shared<std::atomic<bool>>(false);
     thread_ = std::thread([control = control_, finished = finished_, work = std::move(work)] {
         try {

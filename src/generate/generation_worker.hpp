@@ -17,6 +17,9 @@ public:
     // Stops any job, then runs work on a new thread. work gets the job's control and ends by
     // returning (or by JobStopped, which the worker swallows).
     void start(std::function<void(JobControl&)> work);
+    // The same with a control the caller made first (the window side of the job needs it
+    // before the thread runs).
+    void start(std::shared_ptr<JobControl> control, std::function<void(JobControl&)> work);
     // Stops the job at its next checkpoint and waits for the thread. Returns true when a job
     // was still running (so the caller may reset what the job would have reset at its end).
     bool terminate();

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "analysis/name_score.hpp"
 
@@ -28,5 +29,9 @@ std::string gridNumbersText(const FiveGrids& grids);
 
 // A row for a scored name: number, name, strokes, elements, grids, talents and score.
 NameListRow makeNameListRow(int number, const std::string& name, const NameScore& score);
+
+// Orders rows by their 评分, highest first, rows of equal score keeping their order, and then
+// numbers them from 1.
+void sortRowsByScore(std::vector<NameListRow>& rows);
 
 }  // namespace qinghe

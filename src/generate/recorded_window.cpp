@@ -2,14 +2,9 @@
 
 #include <algorithm>
 
-namespace qinghe {
+#include "generate/name_list_row.hpp"
 
-void sortRowsByScore(std::vector<NameListRow>& rows) {
-    std::stable_sort(rows.begin(), rows.end(), [](const NameListRow& a, const NameListRow& b) {
-        return std::atoi(a.columns[ColScore].c_str()) > std::atoi(b.columns[ColScore].c_str());
-    });
-    for (size_t i = 0; i < rows.size(); ++i) rows[i].columns[ColNumber] = std::to_string(i + 1);
-}
+namespace qinghe {
 
 void RecordedWindow::showWaiting() {
     std::lock_guard guard(mutex_);

@@ -63,7 +63,4 @@ private:
     std::map<ResultList, std::vector<NameListRow>> rows_;
 };
 
-// Stable sort of rows by their 评分 column, highest first, then 编号 rewritten from 1.
-void sortRowsByScore(std::vector<NameListRow>& rows);
-
 }  // namespace qinghe

@@ -6,15 +6,20 @@
 #include <fstream>
 #include <sstream>
 
+#include "store/gbk_text.hpp"
+
 namespace qinghe::testing {
 
-MainWindowHarness::MainWindowHarness(bool withDatabase) {
+MainWindowHarness::MainWindowHarness(bool withDatabase, const std::filesystem::path& sourceDatabase) {
     setenv("XDG_CONFIG_HOME", config_.path().c_str(), 1);
     std::filesystem::permissions(runtime_.path(), std::filesystem::perms::owner_all);
     setenv("XDG_RUNTIME_DIR", runtime_.path().c_str(), 1);
     std::filesystem::create_directories(program_.path() / "data");
-    if (withDatabase)
+    if (!withDatabase) return;
+    if (sourceDatabase.empty())
         writeFixtureDatabase(program_.path() / "data" / "namedata.db", defaultFixtureCharacters());
+    else
+        std::filesystem::copy_file(sourceDatabase, program_.path() / "data" / "namedata.db");
 }
 
 MainWindowHarness::~MainWindowHarness() { window_.reset(); }
@@ -31,6 +36,23 @@ void MainWindowHarness::close() {
     window_->close();
     window_.reset();
     guard_.reset();
+}
+
+bool MainWindowHarness::waitForDatabase() {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 20000) {
+        // The surnames are the last table the loader copies.
+        NameDatabase::Statement s = database_.query(gbk("select count(*) from QH_百家姓"));
+        bool ready = database_.columnInt(s, 0) > 0;
+        database_.finalize(s);
+        if (ready) {
+            processEventsFor(50);
+            return true;
+        }
+        processEventsFor(20);
+    }
+    return false;
 }
 
 std::filesystem::path MainWindowHarness::settingsFile() const {

@@ -21,8 +21,9 @@ namespace qinghe::testing {
 
 class MainWindowHarness {
 public:
-    // withDatabase false leaves data/namedata.db out of the program folder.
-    explicit MainWindowHarness(bool withDatabase = true);
+    // withDatabase false leaves data/namedata.db out of the program folder; a sourceDatabase
+    // puts a copy of that file there instead of the small fixture.
+    explicit MainWindowHarness(bool withDatabase = true, const std::filesystem::path& sourceDatabase = {});
     ~MainWindowHarness();
 
     // Builds the window and runs its start-up sequence; returns false when the guard said no.
@@ -31,6 +32,8 @@ public:
     void close();
 
     QingHeMain& window() { return *window_; }
+    // Waits until the loader has copied the database (at most a few seconds).
+    bool waitForDatabase();
     NameDatabase& database() { return database_; }
     std::filesystem::path settingsFile() const;
     void writeSettings(const std::string& gbkText) const;
