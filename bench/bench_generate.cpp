@@ -32,11 +32,11 @@ NameDatabase& database() {
 void runJob(benchmark::State& state, GenerationMode mode, ResultList list) {
     for (auto _ : state) {
         RecordedWindow window;
-        window.surnameText = gbk("李");
-        window.sexText = gbk("男");
-        window.length = 2;
-        window.filters.master[2] = true;
-        window.filters.element[2] = {true, true, true, true, true};
+        window.inputs.surname = gbk("李");
+        window.inputs.sex = gbk("男");
+        window.inputs.nameLength = 2;
+        window.inputs.filters.master[2] = true;
+        window.inputs.filters.element[2] = {true, true, true, true, true};
         JobControl control;
         GenerationJob job(database(), window, control);
         job.run(mode, {});

@@ -20,6 +20,7 @@
 
 #include "app/list_view.hpp"
 #include "app/name_list_model.hpp"
+#include "app/named_widget.hpp"
 #include "app/qinghe_main.hpp"
 #include "app/saved_names.hpp"
 #include "app/text_list_model.hpp"
@@ -27,12 +28,6 @@
 namespace qinghe {
 
 namespace {
-
-template <class Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromUtf8(name));
-    return widget;
-}
 
 QLabel* label(const QString& text, QWidget* parent, const char* name = nullptr) {
     auto* l = new QLabel(text, parent);

@@ -72,21 +72,21 @@ int runGenerate(CliContext& context, const std::vector<std::string>& args) {
 
     RecordedWindow window;
     if (!options.count("--surname")) throw UsageError("--surname is required");
-    window.surnameText = gbkArgument(options["--surname"], "the surname");
+    window.inputs.surname = gbkArgument(options["--surname"], "the surname");
     std::string sex = options.count("--sex") ? options["--sex"] : "男";
     if (sex != "男" && sex != "女") throw UsageError("--sex is 男 or 女");
-    window.sexText = utf8ToGbk(sex);
+    window.inputs.sex = utf8ToGbk(sex);
     std::string length = options.count("--length") ? options["--length"] : "2";
     if (length != "1" && length != "2") throw UsageError("--length is 1 or 2");
-    window.length = std::stoi(length);
-    window.combination = utf8ToGbk(options["--chars"]);
+    window.inputs.nameLength = std::stoi(length);
+    window.inputs.combinationText = utf8ToGbk(options["--chars"]);
     if (mode->mode == GenerationMode::Combination && options["--chars"].empty())
         throw UsageError("the combination mode needs --chars with the characters to combine");
     if (options.count("--nickname")) {
         bool found = false;
         for (const auto& [name, pattern] : kPatterns) {
             if (options["--nickname"] == name) {
-                window.pattern = pattern;
+                window.inputs.nicknamePattern = pattern;
                 found = true;
             }
         }
@@ -96,12 +96,12 @@ int runGenerate(CliContext& context, const std::vector<std::string>& args) {
     for (const auto& [option, master] : kFilters) {
         if (!options.count(option)) continue;
         anyFilter = true;
-        window.filters.master[master] = true;
-        window.filters.element[master] = elementBoxes(options[option], option);
+        window.inputs.filters.master[master] = true;
+        window.inputs.filters.element[master] = elementBoxes(options[option], option);
     }
     if (!anyFilter) {  // as the page opens: every element required
-        window.filters.master[2] = true;
-        window.filters.element[2] = {true, true, true, true, true};
+        window.inputs.filters.master[2] = true;
+        window.inputs.filters.element[2] = {true, true, true, true, true};
     }
 
     GenerationCharSetting generation;

@@ -40,6 +40,16 @@ struct ElementFilterBoxes {
     std::array<std::array<bool, 5>, 4> element{};
 };
 
+// What a job reads from the window. The windows take it once, when the job starts.
+struct GenerationInputs {
+    std::string surname;  // GBK
+    std::string sex;      // "男" or "女"
+    int nameLength = 2;
+    ElementFilterBoxes filters;
+    std::string combinationText;
+    NicknamePattern nicknamePattern = NicknamePattern::Double;
+};
+
 // Pages of the main window's tab control that a job shows.
 namespace page {
 inline constexpr int HighScore = 1;
@@ -78,6 +88,19 @@ public:
 
     // Candidates scored so far out of all candidates; (0, 0) when the job is over.
     virtual void progress(size_t done, size_t total) = 0;
+};
+
+// A window that answers the job's questions from inputs taken when the job started.
+class FixedInputsWindow : public GenerationWindow {
+public:
+    GenerationInputs inputs;
+
+    std::string surname() override { return inputs.surname; }
+    std::string sex() override { return inputs.sex; }
+    int nameLength() override { return inputs.nameLength; }
+    ElementFilterBoxes elementFilters() override { return inputs.filters; }
+    std::string combinationText() override { return inputs.combinationText; }
+    NicknamePattern nicknamePattern() override { return inputs.nicknamePattern; }
 };
 
 }  // namespace qinghe

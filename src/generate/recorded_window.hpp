@@ -11,27 +11,12 @@
 
 namespace qinghe {
 
-class RecordedWindow : public GenerationWindow {
+class RecordedWindow : public FixedInputsWindow {
 public:
-    // Inputs (GBK).
-    std::string surnameText;
-    std::string sexText;
-    int length = 2;
-    ElementFilterBoxes filters;
-    std::string combination;
-    NicknamePattern pattern = NicknamePattern::Double;
-
     // Called after each message is recorded (the command-line tool prints it).
     std::function<void(const std::string& text)> onMessage;
     // Called after each filled row, on the job's thread (tests pause a job from here).
     std::function<void(ResultList list, size_t row)> onRowFilled;
-
-    std::string surname() override { return surnameText; }
-    std::string sex() override { return sexText; }
-    int nameLength() override { return length; }
-    ElementFilterBoxes elementFilters() override { return filters; }
-    std::string combinationText() override { return combination; }
-    NicknamePattern nicknamePattern() override { return pattern; }
 
     void showWaiting() override;
     void closeWaiting() override;

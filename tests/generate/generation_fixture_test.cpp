@@ -14,8 +14,8 @@ class CombinationTest : public ::testing::Test {
 protected:
     void SetUp() override {
         testing::loadDefaultFixture(db, folder);
-        window.surnameText = gbk("李");
-        window.sexText = gbk("男");
+        window.inputs.surname = gbk("李");
+        window.inputs.sex = gbk("男");
     }
     std::vector<std::string> names() {
         std::vector<std::string> out;
@@ -36,7 +36,7 @@ protected:
 };
 
 TEST_F(CombinationTest, EveryPairOfTheTypedCharactersWithoutTheSurname) {
-    window.combination = gbk("明 a亮，");
+    window.inputs.combinationText = gbk("明 a亮，");
     run();
     EXPECT_EQ(pool, (std::vector<std::string>{gbk("明"), gbk("亮"), gbk("李")}));
     std::vector<std::string> expected = {"明明", "明亮", "明李", "亮明", "亮亮", "亮李", "李明", "李亮", "李李"};
@@ -55,22 +55,22 @@ TEST_F(CombinationTest, EveryPairOfTheTypedCharactersWithoutTheSurname) {
 }
 
 TEST_F(CombinationTest, SurnameNotAddedTwiceAndRepeatsKept) {
-    window.combination = gbk("明李明");
+    window.inputs.combinationText = gbk("明李明");
     run();
     EXPECT_EQ(pool.size(), 3u);
     EXPECT_EQ(names().size(), 4u);  // each 明 pairs with each 明: four rows of 李明明
 }
 
 TEST_F(CombinationTest, NothingUsableGivesAnEmptyList) {
-    window.combination = gbk("abc，。堃");
+    window.inputs.combinationText = gbk("abc，。堃");
     run();
     EXPECT_TRUE(names().empty());
     EXPECT_TRUE(window.enabled[JobControlId::ModeSelection]);
 }
 
 TEST_F(CombinationTest, OneCharacterNamesAfterTheNotice) {
-    window.length = 1;
-    window.combination = gbk("明亮");
+    window.inputs.nameLength = 1;
+    window.inputs.combinationText = gbk("明亮");
     run();
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].first, gbk("一字名数理得分较低,所以软件自动降低评分标准!"));
@@ -78,7 +78,7 @@ TEST_F(CombinationTest, OneCharacterNamesAfterTheNotice) {
 }
 
 TEST_F(CombinationTest, GenerationCharacterTakesItsPlace) {
-    window.combination = gbk("明亮");
+    window.inputs.combinationText = gbk("明亮");
     GenerationCharSetting second{true, GenerationCharSetting::Position::Second, gbk("德"), ""};
     run(second);
     for (const std::string& name : names()) EXPECT_EQ(name.substr(0, 6), "李德") << name;
@@ -93,8 +93,8 @@ TEST_F(CombinationTest, GenerationCharacterTakesItsPlace) {
 }
 
 TEST_F(CombinationTest, EmptySurnameIsToldAndListsNothing) {
-    window.surnameText = "";
-    window.combination = gbk("明亮");
+    window.inputs.surname = "";
+    window.inputs.combinationText = gbk("明亮");
     run();
     ASSERT_FALSE(window.messages.empty());
     EXPECT_EQ(window.messages[0].first, gbk("请输入姓氏"));

@@ -26,9 +26,9 @@ protected:
     static void TearDownTestSuite() { delete db; }
 
     void SetUp() override {
-        window.surnameText = gbk("李");
-        window.sexText = gbk("男");
-        window.length = 2;
+        window.inputs.surname = gbk("李");
+        window.inputs.sex = gbk("男");
+        window.inputs.nameLength = 2;
     }
     GenerationJob& run(GenerationMode mode, const GenerationCharSetting& setting = {}) {
         job = std::make_unique<GenerationJob>(*db, window, control);
@@ -75,8 +75,8 @@ TEST_F(RealData, HighScoreBoyTwoCharactersListsTenThousandNamesOfNinetyOrMore) {
 }
 
 TEST_F(RealData, HighScoreGirlOneCharacterListsEveryUsableCharacter) {
-    window.sexText = gbk("女");
-    window.length = 1;
+    window.inputs.sex = gbk("女");
+    window.inputs.nameLength = 1;
     GenerationJob& j = run(GenerationMode::HighScore);
     EXPECT_EQ(j.charPool().size(), 974u);  // all 973 characters and the surname
     ASSERT_EQ(window.messages.size(), 1u);
@@ -98,8 +98,8 @@ TEST_F(RealData, GenerationCharacterSecondListsEveryNameAfterAWarning) {
 }
 
 TEST_F(RealData, SuperAuspiciousDefaultFiltersReachTheBestScore) {
-    window.filters.master[2] = true;
-    window.filters.element[2] = {true, true, true, true, true};
+    window.inputs.filters.master[2] = true;
+    window.inputs.filters.element[2] = {true, true, true, true, true};
     GenerationJob& j = run(GenerationMode::SuperAuspicious);
     EXPECT_EQ(j.charPool().size(), 1855u);
     PoolCharTable pool = j.poolTable();
@@ -116,8 +116,8 @@ TEST_F(RealData, SuperAuspiciousDefaultFiltersReachTheBestScore) {
 }
 
 TEST_F(RealData, SuperAuspiciousPositionAndExclusionFilters) {
-    window.filters.master[0] = true;
-    window.filters.element[0] = {true, false, true, false, false};  // 金 水 at the second place
+    window.inputs.filters.master[0] = true;
+    window.inputs.filters.element[0] = {true, false, true, false, false};  // 金 水 at the second place
     GenerationJob& j = run(GenerationMode::SuperAuspicious);
     EXPECT_FALSE(j.secondPlaceList().empty());
     for (const auto& row : window.rows(ResultList::SuperAuspicious)) {
@@ -125,27 +125,27 @@ TEST_F(RealData, SuperAuspiciousPositionAndExclusionFilters) {
         ASSERT_TRUE(e == gbk("金") || e == gbk("水"));
     }
 
-    window.filters = {};
-    window.filters.master[3] = true;
-    window.filters.element[3] = {false, false, false, true, false};  // no 火 anywhere
+    window.inputs.filters = {};
+    window.inputs.filters.master[3] = true;
+    window.inputs.filters.element[3] = {false, false, false, true, false};  // no 火 anywhere
     run(GenerationMode::SuperAuspicious);
     for (const auto& row : window.rows(ResultList::SuperAuspicious)) {
         ASSERT_NE(element(row.columns[ColName].substr(2, 2)), gbk("火"));
         ASSERT_NE(element(row.columns[ColName].substr(4, 2)), gbk("火"));
     }
 
-    window.filters.master[2] = true;
-    window.filters.element[2] = {false, true, false, false, false};  // 木 required ...
-    window.filters.element[3] = {false, true, false, false, false};  // ... and forbidden
+    window.inputs.filters.master[2] = true;
+    window.inputs.filters.element[2] = {false, true, false, false, false};  // 木 required ...
+    window.inputs.filters.element[3] = {false, true, false, false, false};  // ... and forbidden
     run(GenerationMode::SuperAuspicious);
     EXPECT_TRUE(window.rows(ResultList::SuperAuspicious).empty());
 
-    window.filters = {};
+    window.inputs.filters = {};
     EXPECT_TRUE(run(GenerationMode::SuperAuspicious).candidates().empty());
 }
 
 TEST_F(RealData, NicknamesInTheFourPatterns) {
-    window.pattern = NicknamePattern::XiaoPrefix;
+    window.inputs.nicknamePattern = NicknamePattern::XiaoPrefix;
     GenerationJob& j = run(GenerationMode::Nickname);
     EXPECT_EQ(j.charPool().size(), 1854u + 973u);  // 李 is among the characters: not added again
     std::map<std::string, int> counts;
@@ -154,8 +154,8 @@ TEST_F(RealData, NicknamesInTheFourPatterns) {
         ++counts[row.columns[ColName]];
     }
     EXPECT_EQ(counts[gbk("李小欢")], 2);  // 欢 is in both lists
-    window.surnameText = gbk("王");
-    window.pattern = NicknamePattern::Double;
+    window.inputs.surname = gbk("王");
+    window.inputs.nicknamePattern = NicknamePattern::Double;
     run(GenerationMode::Nickname);
     for (const auto& row : window.rows(ResultList::Nickname)) ASSERT_NE(row.columns[ColName], gbk("王王王"));
 }
@@ -169,8 +169,8 @@ TEST_F(RealData, ClassicListsInRowsOfFourteenAndSixteen) {
     for (size_t at = 0; (at = text.find("\r\n\r\n", at)) != std::string::npos; at += 4) ++rows;
     EXPECT_EQ(names, 2910u);
     EXPECT_EQ(rows, 2910u / 14);
-    window.sexText = gbk("女");
-    window.length = 1;
+    window.inputs.sex = gbk("女");
+    window.inputs.nameLength = 1;
     run(GenerationMode::Classic);
     EXPECT_EQ(window.classicText.size(), 294u * (2 + 2 + 3) + (294 / 16) * 4);
 }
@@ -203,7 +203,7 @@ TEST_F(RealData, PausedJobKeepsItsRowsAndExportsOnlyTheFilledOnes) {
 
 TEST_F(RealData, TerminateStopsARunningJob) {
     GenerationWorker worker;
-    window.filters.master[2] = true;
+    window.inputs.filters.master[2] = true;
     worker.start([&](JobControl& c) {
         GenerationJob j(*db, window, c);
         j.run(GenerationMode::SuperAuspicious, {});

@@ -9,16 +9,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/named_widget.hpp"
 #include "app/qt_text.hpp"
 
 namespace qinghe {
 namespace {
-
-template <class Widget>
-Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromUtf8(name));
-    return widget;
-}
 
 void warn(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8("提示"), text, QMessageBox::Ok, parent);

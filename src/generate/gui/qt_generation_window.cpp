@@ -15,7 +15,9 @@ constexpr qint64 kBatchMilliseconds = 8;
 
 QtGenerationWindow::QtGenerationWindow(GenerationInputs inputs, GenerationTargets targets, JobControl& control,
                                        QObject* parent)
-    : QObject(parent), inputs_(std::move(inputs)), targets_(std::move(targets)), control_(control) {}
+    : QObject(parent), targets_(std::move(targets)), control_(control) {
+    this->inputs = std::move(inputs);
+}
 
 void QtGenerationWindow::post(Update update, bool wait) {
     std::unique_lock lock(mutex_);

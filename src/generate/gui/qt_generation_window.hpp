@@ -22,16 +22,6 @@ namespace qinghe {
 
 class NameListModel;
 
-// What a job reads from the window, taken on the UI thread when the job starts.
-struct GenerationInputs {
-    std::string surname;
-    std::string sex;
-    int nameLength = 1;
-    ElementFilterBoxes filters;
-    std::string combinationText;
-    NicknamePattern nicknamePattern = NicknamePattern::Double;
-};
-
 // What the job acts on; every function runs on the UI thread.
 struct GenerationTargets {
     std::map<ResultList, NameListModel*> lists;
@@ -43,19 +33,13 @@ struct GenerationTargets {
     std::function<void(size_t done, size_t total)> progress;
 };
 
-class QtGenerationWindow : public QObject, public GenerationWindow {
+class QtGenerationWindow : public QObject, public FixedInputsWindow {
     Q_OBJECT
 
 public:
+    // inputs: what the job reads, taken on the UI thread when the job starts.
     QtGenerationWindow(GenerationInputs inputs, GenerationTargets targets, JobControl& control,
                        QObject* parent = nullptr);
-
-    std::string surname() override { return inputs_.surname; }
-    std::string sex() override { return inputs_.sex; }
-    int nameLength() override { return inputs_.nameLength; }
-    ElementFilterBoxes elementFilters() override { return inputs_.filters; }
-    std::string combinationText() override { return inputs_.combinationText; }
-    NicknamePattern nicknamePattern() override { return inputs_.nicknamePattern; }
 
     void showWaiting() override;
     void closeWaiting() override;
@@ -87,7 +71,6 @@ private:
     // Hands a copy of the job's rows of a list to the list's model.
     void handOver(ResultList list, bool wait);
 
-    GenerationInputs inputs_;
     GenerationTargets targets_;
     JobControl& control_;
 
