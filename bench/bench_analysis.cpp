@@ -58,6 +58,16 @@ void BM_LookupCharacter(benchmark::State& state) {
 }
 BENCHMARK(BM_LookupCharacter);
 
+void BM_LookupStrokesAndElement(benchmark::State& state) {
+    NameDatabase& db = database();
+    std::vector<std::string> pool = poolCharacters();
+    size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lookupCharacter(db, pool[i++ % pool.size()], CharFields::StrokesAndElement));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LookupStrokesAndElement);
+
 void BM_ScoreName(benchmark::State& state) {
     NameDatabase& db = database();
     PoolCharTable table;

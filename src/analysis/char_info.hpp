@@ -22,9 +22,13 @@ struct CharInfo {
     std::string detailedExplanation;
 };
 
+// Which columns a lookup reads: a reader reads only what it needs (the generators need the
+// strokes and the element, and skip converting the long explanations).
+enum class CharFields { All, StrokesAndElement };
+
 // Reads the row of the character table whose 汉字 equals ch. No row gives empty texts and zero
 // counts (only character is set). The value is bound, so any text may be looked up.
-CharInfo lookupCharacter(NameDatabase& db, const std::string& ch);
+CharInfo lookupCharacter(NameDatabase& db, const std::string& ch, CharFields fields = CharFields::All);
 
 // A row exists with an element and a simplified stroke count other than 0.
 bool isUsable(const CharInfo& info);

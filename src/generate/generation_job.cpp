@@ -132,13 +132,7 @@ void GenerationJob::run(GenerationMode mode, const GenerationCharSetting& genera
 }
 
 void GenerationJob::lookUp(size_t position) {
-    CharInfo info = lookupCharacter(db_, charPool_[position]);
-    CharInfo record;
-    record.character = charPool_[position];
-    record.simplifiedStrokes = info.simplifiedStrokes;
-    record.kangxiStrokes = info.kangxiStrokes;
-    record.element = info.element;
-    poolTable_.set(position, std::move(record));
+    poolTable_.set(position, lookupCharacter(db_, charPool_[position], CharFields::StrokesAndElement));
 }
 
 void GenerationJob::lookUpExtraCharacters() {
@@ -150,9 +144,7 @@ void GenerationJob::lookUpExtraCharacters() {
         bool isEntry = false;
         for (const std::string& entry : charPool_) isEntry = isEntry || entry == c;
         if (isEntry || poolTable_.contains(c)) continue;
-        CharInfo info = lookupCharacter(db_, c);
-        poolTable_.append({.character = c, .simplifiedStrokes = info.simplifiedStrokes,
-                           .kangxiStrokes = info.kangxiStrokes, .element = info.element});
+        poolTable_.append(lookupCharacter(db_, c, CharFields::StrokesAndElement));
     }
 }
 

@@ -134,9 +134,7 @@ void GenerationJob::formNicknames() {
     for (const char* affix : {"小", "儿", "阿"}) {
         std::string c = gbk(affix);
         if (poolTable_.contains(c)) continue;
-        CharInfo info = lookupCharacter(db_, c);
-        poolTable_.append({.character = c, .simplifiedStrokes = info.simplifiedStrokes,
-                           .kangxiStrokes = info.kangxiStrokes, .element = info.element});
+        poolTable_.append(lookupCharacter(db_, c, CharFields::StrokesAndElement));
     }
     lookUpExtraCharacters();
 }
