@@ -2,7 +2,8 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStyle>
+
+#include "app/app_icons.hpp"
 
 namespace qinghe {
 
@@ -12,7 +13,7 @@ WaitingWindow::WaitingWindow(QWidget* owner) : QDialog(owner) {
     setModal(false);
     resize(380, 52);
     auto* picture = new QLabel;
-    picture->setPixmap(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(32, 32));
+    picture->setPixmap(appPixmap(AppIcon::Application, QSize(32, 32), devicePixelRatioF()));
     auto* text = new QLabel(QString::fromUtf8("正在生成,请稍等一下......"));
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(picture);
