@@ -1,9 +1,8 @@
 #include "app/settings_file.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include "app/replace_file.hpp"
 
-#include <cerrno>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -136,28 +135,8 @@ std::string SettingsFile::text() const {
 }
 
 bool SettingsFile::save() const {
-    std::error_code error;
-    if (path_.has_parent_path()) std::filesystem::create_directories(path_.parent_path(), error);
-    const std::filesystem::path fresh = path_.string() + ".new";
-    int fd = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    const std::string content = text();
-    size_t written = 0;
-    while (written < content.size()) {
-        ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        written += static_cast<size_t>(n);
-    }
-    // The data must be on the disk before the rename makes it the settings file; otherwise a
-    // crash right after the rename could leave an empty file in place of the old one.
-    bool ok = written == content.size() && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || std::rename(fresh.c_str(), path_.c_str()) != 0) {
-        std::filesystem::remove(fresh, error);
-        return false;
-    }
-    return true;
+    // The saved names are the user's own: the file is theirs alone.
+    return replaceFile(path_, text(), 0600);
 }
 
 }  // namespace qinghe

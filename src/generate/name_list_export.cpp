@@ -1,8 +1,8 @@
 #include "generate/name_list_export.hpp"
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
+
+#include "app/replace_file.hpp"
 
 namespace qinghe {
 
@@ -21,21 +21,9 @@ std::string nameListExportText(const std::vector<NameListRow>& rows) {
 }
 
 bool writeExportFile(const std::string& path, const std::string& text) {
-    std::string partial = path + ".part";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            std::remove(partial.c_str());
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, path, error);
-    if (error) std::remove(partial.c_str());
-    return !error;
+    // No folder is made for an export: a missing data folder is a failure the user is told of.
+    if (!std::filesystem::is_directory(std::filesystem::path(path).parent_path())) return false;
+    return replaceFile(path, text);
 }
 
 }  // namespace qinghe

@@ -5,42 +5,12 @@
 
 #include "analysis/char_info.hpp"
 #include "analysis/text_helpers.hpp"
-#include "store/database_loader.hpp"
-#include "store/gbk_text.hpp"
+#include "built_database_fixture.hpp"
 
 namespace qinghe {
 namespace {
 
-class BuiltDatabase : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        db = new NameDatabase;
-        std::string messages;
-        loaded = loadNameDatabase(*db, QINGHE_BUILT_DATABASE, [&](const std::string& m) { messages += m; });
-        ASSERT_TRUE(loaded) << gbkToUtf8(messages);
-    }
-    static void TearDownTestSuite() { delete db; }
-
-    static long long count(const std::string& sqlUtf8) {
-        auto s = db->query(gbk(sqlUtf8));
-        long long n = db->columnInt(s, 0);
-        db->finalize(s);
-        return n;
-    }
-    static std::vector<std::string> texts(const std::string& sqlUtf8) {
-        std::vector<std::string> out;
-        auto s = db->query(gbk(sqlUtf8));
-        for (bool row = s != nullptr && !db->columnText(s, 0).empty(); row; row = db->next(s))
-            out.push_back(gbkToUtf8(db->columnText(s, 0)));
-        db->finalize(s);
-        return out;
-    }
-
-    static NameDatabase* db;
-    static bool loaded;
-};
-NameDatabase* BuiltDatabase::db = nullptr;
-bool BuiltDatabase::loaded = false;
+using BuiltDatabase = BuiltDatabaseTest;
 
 TEST_F(BuiltDatabase, HoldsTheCharactersOfGbkAndThePoems) {
     EXPECT_GE(count("select count(*) from QH_CNWord"), 20900);

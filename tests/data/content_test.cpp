@@ -7,29 +7,12 @@
 #include "analysis/char_info.hpp"
 #include "analysis/text_helpers.hpp"
 #include "generate/name_lists.hpp"
-#include "store/database_loader.hpp"
-#include "store/gbk_text.hpp"
+#include "built_database_fixture.hpp"
 
 namespace qinghe {
 namespace {
 
-class Content : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        db = new NameDatabase;
-        ASSERT_TRUE(loadNameDatabase(*db, QINGHE_BUILT_DATABASE, nullptr));
-    }
-    static void TearDownTestSuite() { delete db; }
-    static long long count(const std::string& sqlUtf8, std::vector<std::string> params = {}) {
-        for (auto& p : params) p = gbk(p);
-        auto s = db->query(gbk(sqlUtf8), params);
-        long long n = db->columnInt(s, 0);
-        db->finalize(s);
-        return n;
-    }
-    static NameDatabase* db;
-};
-NameDatabase* Content::db = nullptr;
+using Content = BuiltDatabaseTest;
 
 TEST_F(Content, EnglishNamesForBothSexesAndEverySoundKey) {
     EXPECT_GE(count("select count(*) from QH_EName"), 1500);
